@@ -176,6 +176,28 @@ TEST(IlluminationMap, SensorOutlineIsCentredAndScaledPerAxis) {
   }
 }
 
+// A side of 1e300 mm puts the outline's corners at the int limits: the long
+// sides cross the whole frame, the others lie far outside it.
+TEST(IlluminationMap, OutlineOfAbsurdSidesIsClipped) {
+  TelescopeConfig config = StartupDefaults();
+  config.secondaryEnabled = 0;
+  config.sensorWidth = 1e300;
+  Canvas canvas(60, 50);
+  double fullField = 0;
+  DrawIlluminationMap(canvas, config, fullField);
+  Canvas expected(60, 50, White);
+  for (int x = 0; x < 60; ++x) {
+    expected.SetPixel(x, 11, Black);  // b = 50 * 24 / 44 * 0.5 = 13.64
+    expected.SetPixel(x, 38, Black);
+  }
+  EXPECT_TRUE(SameImage(canvas, expected));
+
+  config.sensorHeight = -1e300;
+  config.sensorDiagonal = 1e-300;
+  DrawIlluminationMap(canvas, config, fullField);
+  EXPECT_TRUE(SameImage(canvas, Canvas(60, 50, White)));
+}
+
 TEST(IlluminationMap, ZeroDiagonalIsUniformWithoutOutline) {
   TelescopeConfig config = StartupDefaults();
   config.sensorDiagonal = 0;
