@@ -47,7 +47,7 @@ TEST(ConfigTextFile, SavedDefaultsMatchTheHandComputedFile) {
   const TelescopeConfig config = StartupDefaults();
   ResultTable table;
   ComputeResult(config, table);
-  const std::string expected = test::ReadBytes(OMBRELUNE_TEST_DATA "/storage/defaults_saved.txt");
+  const std::string expected = test::ReadBytes(OMBRELUNE_STORAGE_FIXTURES "/defaults_saved.txt");
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(FormatConfigFile(config, "Televue Paracorr", "24x36", table), expected);
   EXPECT_NEAR(table.fullFieldArcmin, 57.077, 0.001);  // kept for the window

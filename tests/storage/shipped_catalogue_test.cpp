@@ -12,8 +12,18 @@
 namespace ombrelune {
 namespace {
 
-const std::string kCorrectors = OMBRELUNE_SHIPPED_DATA "/correcteur.txt";
-const std::string kSensors = OMBRELUNE_SHIPPED_DATA "/l_ccd.txt";
+// The catalogues are read from a copy, as the program reads them from its own
+// working folder: the sensor list needs a file it may write.
+class ShippedCatalogues : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::WriteBytes(correctorsPath, test::ReadBytes(OMBRELUNE_SHIPPED_DATA "/correcteur.txt"));
+    test::WriteBytes(sensorsPath, test::ReadBytes(OMBRELUNE_SHIPPED_DATA "/l_ccd.txt"));
+  }
+  test::TempDir dir;
+  const std::string correctorsPath = dir.File("correcteur.txt");
+  const std::string sensorsPath = dir.File("l_ccd.txt");
+};
 
 // The file's lines as bytes, each ended by CR LF.
 std::vector<std::string> CrlfLines(const std::string& bytes) {
@@ -26,21 +36,21 @@ std::vector<std::string> CrlfLines(const std::string& bytes) {
   return lines;
 }
 
-TEST(ShippedCatalogues, CorrectorsParseWithTheBuiltInLineAndAFixedShiftLast) {
-  const std::vector<std::string> lines = CrlfLines(test::ReadBytes(kCorrectors));
+TEST_F(ShippedCatalogues, CorrectorsParseWithTheBuiltInLineAndAFixedShiftLast) {
+  const std::vector<std::string> lines = CrlfLines(test::ReadBytes(correctorsPath));
   ASSERT_GE(lines.size(), 8u);
   EXPECT_NE(std::find(lines.begin(), lines.end(), "Televue Paracorr,46,110,1.15,0,0.01666"),
             lines.end());
 
   CorrectorEntry current;
-  const std::vector<std::string> names = LoadCorrectorList(kCorrectors, current);
+  const std::vector<std::string> names = LoadCorrectorList(correctorsPath, current);
   ASSERT_EQ(names.size(), lines.size());
   EXPECT_EQ(current.shiftPerFocalLength, 0) << "the current corrector after a stored start";
   for (std::size_t i = 0; i < names.size(); ++i) {
     SCOPED_TRACE(lines[i]);
     EXPECT_EQ(Utf8ToCp1252(names[i]), lines[i].substr(0, lines[i].find(','))) << "decodes back";
     CorrectorEntry e;
-    ASSERT_TRUE(ReadCorrectorEntry(kCorrectors, static_cast<int>(i), e));
+    ASSERT_TRUE(ReadCorrectorEntry(correctorsPath, static_cast<int>(i), e));
     EXPECT_EQ(e.name, names[i]);
     EXPECT_GT(e.diameter, 20);
     EXPECT_GT(e.toFocus, 40);
@@ -49,11 +59,11 @@ TEST(ShippedCatalogues, CorrectorsParseWithTheBuiltInLineAndAFixedShiftLast) {
   }
 }
 
-TEST(ShippedCatalogues, SensorsAreWholeRecordsWithSensibleSizes) {
-  const std::string bytes = test::ReadBytes(kSensors);
+TEST_F(ShippedCatalogues, SensorsAreWholeRecordsWithSensibleSizes) {
+  const std::string bytes = test::ReadBytes(sensorsPath);
   ASSERT_FALSE(bytes.empty());
   EXPECT_EQ(bytes.size() % SensorRecordBytes, 0u);
-  const std::vector<std::string> names = LoadSensorList(kSensors);
+  const std::vector<std::string> names = LoadSensorList(sensorsPath);
   ASSERT_EQ(names.size(), bytes.size() / SensorRecordBytes);
   bool hasFullFrame = false;
   for (std::size_t i = 0; i < names.size(); ++i) {
@@ -62,7 +72,7 @@ TEST(ShippedCatalogues, SensorsAreWholeRecordsWithSensibleSizes) {
     EXPECT_EQ(record.substr(64), "\r\n");
     EXPECT_EQ(Utf8ToCp1252(names[i]), record.substr(0, names[i].size())) << "decodes back";
     EXPECT_FALSE(names[i].empty());
-    const auto e = ReadSensorEntry(kSensors, static_cast<int>(i));
+    const auto e = ReadSensorEntry(sensorsPath, static_cast<int>(i));
     ASSERT_TRUE(e.has_value());
     EXPECT_GT(e->width, 3);
     EXPECT_GT(e->height, 3);
