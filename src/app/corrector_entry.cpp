@@ -1,0 +1,7 @@
+#include "app/corrector_entry.h"
+
+namespace ombrelune {
+
+CorrectorEntry currentCorrector;
+
+}  // namespace ombrelune
