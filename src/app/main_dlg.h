@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "app/display_mode.h"
+#include "display/display_mode.h"
 #include "optics/result_table.h"
 #include "optics/telescope_config.h"
 
