@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,10 +33,21 @@ class FakeModals final : public Modals {
   void ShowMessage(QWidget*, const QString& text, Icon icon) override {
     messages.push_back({text, icon});
   }
-  std::optional<QString> AskOpenFile(QWidget*) override { return std::nullopt; }
-  std::optional<QString> AskSaveFile(QWidget*) override { return std::nullopt; }
+  // What the file dialogs answer (nothing: cancelled), and what happens while
+  // one is open (the window behind it may repaint).
+  std::optional<QString> openAnswer, saveAnswer;
+  std::function<void()> whileFileDialogOpen;
+
+  std::optional<QString> AskOpenFile(QWidget*) override { return AnswerFileDialog(openAnswer); }
+  std::optional<QString> AskSaveFile(QWidget*) override { return AnswerFileDialog(saveAnswer); }
   bool OpenUrl(const QString&) override { return false; }
   int RunDialog(QDialog&) override { return 0; }
+
+ private:
+  std::optional<QString> AnswerFileDialog(const std::optional<QString>& answer) {
+    if (whileFileDialogOpen) whileFileDialogOpen();
+    return answer;
+  }
 };
 
 // A fresh working folder for each test: the window reads and writes its files
