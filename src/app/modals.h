@@ -21,8 +21,8 @@ class Modals {
   virtual void ShowMessage(QWidget* parent, const QString& text, Icon icon) = 0;
 
   // The open and save dialogs of the configuration text files: one file type,
-  // "Fichiers Ombrelune (*.txt)"; no confirmation before replacing a file.
-  // Nothing when the user cancels.
+  // "Fichiers Ombrelune (*.txt)"; no confirmation before replacing a file; the
+  // path as chosen, with no suffix added. Nothing when the user cancels.
   virtual std::optional<QString> AskOpenFile(QWidget* parent) = 0;
   virtual std::optional<QString> AskSaveFile(QWidget* parent) = 0;
 

@@ -2,6 +2,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -25,11 +26,47 @@ QMessageBox::Icon ToQt(Modals::Icon icon) {
 
 const QString kFileTypes = QStringLiteral("Fichiers Ombrelune (*.txt)");
 
-// Saving over an existing file asks nothing. (The catalogues and ombrelune.cfg
-// are found by relative name; Qt's dialogs never move the working folder.)
-constexpr QFileDialog::Options kFileOptions = QFileDialog::DontConfirmOverwrite;
+// The dialog of both file commands: Qt's own rather than the desktop's, so that
+// it behaves alike everywhere. One file type; no suffix of its own (the
+// commands add ".txt" to a name without an extension); no question before a
+// file is replaced; no read-only choice (Qt's dialog offers none; its ReadOnly
+// option would instead make the dialog itself read-only). It never moves the
+// working folder, where the catalogues and ombrelune.cfg are found.
+class ConfigFileDialog final : public QFileDialog {
+ public:
+  ConfigFileDialog(QWidget* parent, AcceptMode mode)
+      : QFileDialog(parent, QString(), QString(), kFileTypes) {
+    setOptions(DontUseNativeDialog | DontConfirmOverwrite);
+    setAcceptMode(mode);
+    // Opening takes an existing file only; Qt checks that itself.
+    setFileMode(mode == AcceptOpen ? ExistingFile : AnyFile);
+    selectNameFilter(kFileTypes);
+  }
 
-std::optional<QString> Chosen(const QString& path) {
+ protected:
+  void accept() override {
+    // Qt's save dialog would return a name typed into a folder that does not
+    // exist, where nothing can be written: it stays open instead, with Qt's own
+    // words for it.
+    const QStringList files = selectedFiles();
+    if (!files.isEmpty()) {
+      const QFileInfo chosen(files.front());
+      if (!chosen.absoluteDir().exists()) {
+        QMessageBox::warning(this, windowTitle(),
+                             QFileDialog::tr("%1\nDirectory not found.\nPlease verify the "
+                                             "correct directory name was given.")
+                                 .arg(chosen.path()));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+};
+
+std::optional<QString> AskFile(QWidget* parent, QFileDialog::AcceptMode mode) {
+  ConfigFileDialog dialog(parent, mode);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QString path = dialog.selectedFiles().value(0);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }
@@ -42,15 +79,11 @@ void QtModals::ShowMessage(QWidget* parent, const QString& text, Icon icon) {
 }
 
 std::optional<QString> QtModals::AskOpenFile(QWidget* parent) {
-  QString selected = kFileTypes;
-  return Chosen(QFileDialog::getOpenFileName(parent, QString(), QString(), kFileTypes, &selected,
-                                             kFileOptions));
+  return AskFile(parent, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> QtModals::AskSaveFile(QWidget* parent) {
-  QString selected = kFileTypes;
-  return Chosen(QFileDialog::getSaveFileName(parent, QString(), QString(), kFileTypes, &selected,
-                                             kFileOptions));
+  return AskFile(parent, QFileDialog::AcceptSave);
 }
 
 bool QtModals::OpenUrl(const QString& address) {
