@@ -441,6 +441,7 @@ TEST_F(WorkingFolderTest, RealFileDialogsAreSetUpAndKeepTheWorkingFolder) {
   // nested box would never see the timer fire again.
   QString chosen;
   enum class Stage { NotSeen, Pressing, Pressed } stage = Stage::NotSeen;
+  int ticksPressing = 0;
   QTimer answer;
   QObject::connect(&answer, &QTimer::timeout, [&] {
     QWidget* modal = QApplication::activeModalWidget();
@@ -468,7 +469,9 @@ TEST_F(WorkingFolderTest, RealFileDialogsAreSetUpAndKeepTheWorkingFolder) {
               stage = Stage::Pressed;
             },
             Qt::QueuedConnection);
-      } else if (stage == Stage::Pressed) {
+      } else if (stage == Stage::Pressed || ++ticksPressing > 400) {
+        // Still up after its button, or stuck for two seconds: never hang.
+        if (stage != Stage::Pressed) ADD_FAILURE() << "file dialog left unanswered";
         fileDialog->reject();
       }
     }
@@ -477,6 +480,7 @@ TEST_F(WorkingFolderTest, RealFileDialogsAreSetUpAndKeepTheWorkingFolder) {
   auto choose = [&](const QString& path) {
     chosen = path;
     stage = Stage::NotSeen;
+    ticksPressing = 0;
   };
 
   QtModals modals;
