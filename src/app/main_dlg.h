@@ -199,8 +199,8 @@ class CMainDlg : public QDialog {
   std::string readoutOffsetText;
   std::string readoutIlluminationText;
   std::string readoutMagLossText;
-  // Whether the stored configuration is applied at the next start; held here
-  // until the last-configuration record takes it over.
+  // Whether the stored configuration is applied at the next start: a copy of
+  // the last-configuration record's flag, which is what reaches the file.
   int loadAtStart = 0;
   // True while values move between the controls and the record: the controls'
   // notifications are then ignored.
