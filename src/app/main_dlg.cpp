@@ -174,10 +174,11 @@ void CMainDlg::OnInitDialog() {
 }
 
 void CMainDlg::ApplyStartupDefaults() {
-  currentCorrector = CorrectorEntry{"Televue Paracorr", 46, 110, 1.15, 0, 0.01666};
-  // The defaults hold the corrector values of that entry at the default focal
-  // length (a shift of RoundHalfTowardZero(0.01666 x 1809) = 30 mm).
+  // The built-in corrector, applied at the default focal length (a shift of
+  // RoundHalfTowardZero(0.01666 x 1809) = 30 mm).
   config = StartupDefaults();
+  currentCorrector = DefaultCorrector();
+  ApplyCorrectorEntry(config, currentCorrector);
   sensorList->setEditText(QStringLiteral("24x36"));
   correctorList->setEditText(QStringLiteral("Televue Paracorr"));
 }
