@@ -1,28 +1,59 @@
-#include "app/main_dlg.h"
+#include <QComboBox>
+#include <optional>
+#include <string>
+#include <vector>
 
-// The corrector and sensor catalogues. Until they are read, both lists stay
-// empty and the built-in corrector of the start-up defaults is the current one.
+#include "app/corrector_entry.h"
+#include "app/main_dlg.h"
+#include "storage/corrector_catalogue.h"
+#include "storage/sensor_catalogue.h"
+
+// The corrector and sensor catalogues, in the current folder. The lists are
+// filled once; a pick reads its row from the file again, so a catalogue edited
+// while the program runs gives the row now at that place.
 namespace ombrelune {
 
+namespace {
+
+const std::string kCorrectorCatalogue = "correcteur.txt";
+const std::string kSensorCatalogue = "l_ccd.txt";
+
+void FillList(QComboBox* list, const std::vector<std::string>& names) {
+  list->clear();
+  for (const std::string& name : names) list->addItem(QString::fromStdString(name));
+  // Filling selects the first entry; start-up writes the text itself and no
+  // entry is selected until the user picks one.
+  list->setCurrentIndex(-1);
+}
+
+}  // namespace
+
 void CMainDlg::LoadCorrectorList() {
-  // To come: fill correctorList from correcteur.txt, leaving currentCorrector
-  // at the last line; then setCurrentIndex(-1) so that no entry is selected
-  // before start-up writes the text.
+  FillList(correctorList, ombrelune::LoadCorrectorList(kCorrectorCatalogue, currentCorrector));
 }
 
 void CMainDlg::LoadSensorList() {
-  // To come: fill sensorList from l_ccd.txt; then setCurrentIndex(-1).
+  FillList(sensorList, ombrelune::LoadSensorList(kSensorCatalogue));
 }
 
-void CMainDlg::ReadCorrectorEntry(int /*index*/) {
-  // To come: read row `index` into currentCorrector, apply it to the
-  // configuration, the combo text := its name, UpdateFocuserCaption when the
-  // focuser is on, TransferOut, RunComputation.
+void CMainDlg::ReadCorrectorEntry(int index) {
+  // When nothing can be read (file gone, no entry selected) the corrector held
+  // is applied and shown again; a row beyond a shortened file gives its last line.
+  ombrelune::ReadCorrectorEntry(kCorrectorCatalogue, index, currentCorrector);
+  ApplyCorrectorEntry(config, currentCorrector);
+  correctorList->setEditText(QString::fromStdString(currentCorrector.name));
+  if (config.focuserEnabled == 1) UpdateFocuserCaption();
+  TransferOut();
+  RunComputation();
 }
 
-void CMainDlg::ReadSensorEntry(int /*index*/) {
-  // To come: read row `index`, apply its width and height (and the diagonal
-  // in hundredths), TransferOut, RunComputation.
+void CMainDlg::ReadSensorEntry(int index) {
+  // Without a row to read the values held stay; they are written back and
+  // computed all the same.
+  const std::optional<SensorEntry> entry = ombrelune::ReadSensorEntry(kSensorCatalogue, index);
+  if (entry) ApplySensorEntry(config, entry->width, entry->height);
+  TransferOut();
+  RunComputation();
 }
 
 }  // namespace ombrelune
