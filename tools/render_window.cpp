@@ -2,11 +2,16 @@
 //   ombrelune_render OUTPUT.png [STEP...]
 // Each STEP acts on a control before the picture is taken, in order:
 //   ID=TEXT  types TEXT over the text of edit ID (as one paste)
-//   ID       clicks button, check box or radio button ID
-// e.g. "ombrelune_render warn.png 1011 1020 1009=40". Runs without a display.
+//   ID       clicks button, check box or radio button ID (1034 shows the
+//            curve, 1035 the map)
+//   @X,Y     moves the pointer to (X, Y) in the window, for the read-out
+// e.g. "ombrelune_render warn.png 1011 1020 1009=40" or
+// "ombrelune_render map.png 1035 @420,430". Runs without a display; with
+// QT_SCALE_FACTOR=2 the picture has the pixels of a high-density screen.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QStyleFactory>
 #include <cstdio>
@@ -30,6 +35,17 @@ class SilentModals final : public ombrelune::Modals {
 };
 
 bool Apply(ombrelune::CMainDlg& dialog, const QString& step) {
+  if (step.startsWith(QLatin1Char('@'))) {
+    const QStringList xy = step.mid(1).split(QLatin1Char(','));
+    bool okX = false;
+    bool okY = false;
+    const QPointF at(xy.value(0).toInt(&okX), xy.value(1).toInt(&okY));
+    if (xy.size() != 2 || !okX || !okY) return false;
+    QMouseEvent move(QEvent::MouseMove, at, dialog.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &move);
+    return true;
+  }
   const int equals = step.indexOf(QLatin1Char('='));
   const int id = step.left(equals < 0 ? step.size() : equals).toInt();
   if (equals >= 0) {
@@ -51,7 +67,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT.png [ID=TEXT | ID]...\n", argv[0]);
+    std::fprintf(stderr, "usage: %s OUTPUT.png [ID=TEXT | ID | @X,Y]...\n", argv[0]);
     return 2;
   }
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -60,7 +76,7 @@ int main(int argc, char** argv) {
   dialog.show();
   for (int i = 2; i < argc; ++i) {
     if (!Apply(dialog, QString::fromLocal8Bit(argv[i]))) {
-      std::fprintf(stderr, "no such control for step %s\n", argv[i]);
+      std::fprintf(stderr, "no such control or point for step %s\n", argv[i]);
       return 2;
     }
   }
