@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QPalette>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -78,7 +79,12 @@ QWidget* MakeWidget(const ControlDef& def, QWidget* parent, const DialogUnits& u
       return new DialogGroupBox(caption, units.ToPixelsX(kGroupCaptionIndentUnits), parent);
     case ControlKind::Frame: {
       auto* frame = new QFrame(parent);
-      frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+      // A thin black line, drawn over the edge of the copied picture.
+      frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+      frame->setLineWidth(1);
+      QPalette palette = frame->palette();
+      palette.setColor(QPalette::WindowText, Qt::black);
+      frame->setPalette(palette);
       return frame;
     }
   }

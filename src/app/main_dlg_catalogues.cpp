@@ -1,4 +1,7 @@
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +27,12 @@ void FillList(QComboBox* list, const std::vector<std::string>& names) {
   // Filling selects the first entry; start-up writes the text itself and no
   // entry is selected until the user picks one.
   list->setCurrentIndex(-1);
+  // Catalogue names are often longer than the box: the dropped list widens to
+  // show them whole rather than cutting them.
+  QAbstractItemView* view = list->view();
+  const int wanted = view->sizeHintForColumn(0) + view->verticalScrollBar()->sizeHint().width() +
+                     2 * view->frameWidth() + 8;
+  view->setMinimumWidth(std::max(list->width(), wanted));
 }
 
 }  // namespace
