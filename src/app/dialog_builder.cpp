@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QPalette>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>

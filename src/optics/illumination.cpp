@@ -21,8 +21,7 @@ struct Aperture {
 
 // One aperture of diameter d at distance L before the focal plane, seen from
 // offset r. divisor is the corrector's magnification (clamped), 1 for the others.
-inline Aperture EvaluateAperture(double D, double F, double d, double L, double r,
-                                 double divisor) {
+inline Aperture EvaluateAperture(double D, double F, double d, double L, double r, double divisor) {
   const double a = d * F;
   const double b = D * L;
   const double k = a / b;
@@ -66,8 +65,8 @@ Illumination EvaluateIllumination(const TelescopeConfig& c, double r, double& fu
   }
   if (c.correctorEnabled != 0) {
     const double G = c.correctorMagnification > 0.0001 ? c.correctorMagnification : 0.0001;
-    Aperture a = EvaluateAperture(D, F, c.correctorDiameter,
-                                  c.correctorToFocus - c.correctorShift, r, G);
+    Aperture a =
+        EvaluateAperture(D, F, c.correctorDiameter, c.correctorToFocus - c.correctorShift, r, G);
     a.field = c.correctorMagnification * a.field;
     consider(a);
   }

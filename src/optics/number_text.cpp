@@ -1,17 +1,21 @@
 #include "number_text.h"
 
+#include <locale.h>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
 namespace ombrelune {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the longest decimal number at the start of s ([+-] digits [. digits]
 // or [+-] . digits, then an optional exponent that counts only when it has
@@ -104,8 +108,8 @@ std::string FormatFieldValue(double value) {
   if (std::isnan(value) || value == 0) return "0";
   if (std::isinf(value)) return value > 0 ? "1e999" : "-1e999";
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::general, 15);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   return std::string(buffer, result.ptr);
 }
 
@@ -118,8 +122,8 @@ std::string FormatFixed(double value, int precision, int width) {
   } else {
     // %f of 1e308 has 309 digits before the point.
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, precision);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
     text.assign(buffer, result.ptr);
   }
   if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');

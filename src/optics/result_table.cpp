@@ -68,8 +68,9 @@ std::string ComputeResult(const TelescopeConfig& c, ResultTable& table) {
     return list;
   }
   if (c.correctorEnabled != 0) {
-    AppendLine(list, "Focale: " + FormatFixed(c.correctorMagnification * c.primaryFocalLength, 1, 5) +
-                         " mm");
+    AppendLine(
+        list,
+        "Focale: " + FormatFixed(c.correctorMagnification * c.primaryFocalLength, 1, 5) + " mm");
     AppendLine(list, "");
   }
   if (table.fullFieldDiameter != NoFieldLimit) {
@@ -82,7 +83,10 @@ std::string ComputeResult(const TelescopeConfig& c, ResultTable& table) {
     AppendLine(list, "");
     const double offset = SecondaryOffset(c.primaryDiameter, c.primaryFocalLength,
                                           c.secondaryDiameter, c.secondaryToFocus);
-    AppendLine(list, "D\xC3\xA9" "calage secondaire: " + FormatFixed(offset, 2, 5) + " mm");
+    AppendLine(list,
+               "D\xC3\xA9"
+               "calage secondaire: " +
+                   FormatFixed(offset, 2, 5) + " mm");
     AppendLine(list, "Obstruction: " +
                          FormatFixed(c.secondaryDiameter * 100 / c.primaryDiameter, 1, 4) + " %");
   }
@@ -91,8 +95,7 @@ std::string ComputeResult(const TelescopeConfig& c, ResultTable& table) {
   AppendLine(list, " (mm)\t     (%)");
   for (int i = 0; i < table.rowCount; ++i) {
     const ResultRow& row = table.rows[i];
-    AppendLine(list,
-               row.offsetText + "\t   " + row.illuminationText + "\t\t   " + row.magLossText);
+    AppendLine(list, row.offsetText + "\t   " + row.illuminationText + "\t\t   " + row.magLossText);
   }
   return list;
 }

@@ -5,9 +5,13 @@
 
 namespace ombrelune {
 
-double TruncTowardZero(double x) { return x > 0 ? std::floor(x) : std::ceil(x); }
+double TruncTowardZero(double x) {
+  return x > 0 ? std::floor(x) : std::ceil(x);
+}
 
-double FracPart(double x) { return x - TruncTowardZero(x); }
+double FracPart(double x) {
+  return x - TruncTowardZero(x);
+}
 
 double RoundHalfTowardZero(double x) {
   const double f = FracPart(x);

@@ -32,6 +32,8 @@ TelescopeConfig StartupDefaults() {
   return c;
 }
 
-int NormalizeFlag(long long flag) { return (flag >= 0 && flag <= 2) ? static_cast<int>(flag) : 0; }
+int NormalizeFlag(long long flag) {
+  return (flag >= 0 && flag <= 2) ? static_cast<int>(flag) : 0;
+}
 
 }  // namespace ombrelune

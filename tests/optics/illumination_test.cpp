@@ -45,8 +45,8 @@ TEST(Illumination, FocuserLowersTheFieldOnlyWhereItVignettesMore) {
   config.focuserEnabled = 1;
   struct Case {
     double r, illumination, field;
-  } cases[] = {{0, 1, NoFieldLimit}, {15, 1, NoFieldLimit}, {16, 0.98154, 30.0323},
-               {22, 0.71354, 30.0323}};
+  } cases[] = {
+      {0, 1, NoFieldLimit}, {15, 1, NoFieldLimit}, {16, 0.98154, 30.0323}, {22, 0.71354, 30.0323}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.r);
     EXPECT_NEAR(IlluminationAt(config, c.r, field), c.illumination, 5e-6);
@@ -100,8 +100,8 @@ TEST(BeamFraction, OverlapOfBeamAndAperture) {
 TEST(MagnitudeLoss, ClampsToZeroAnd99) {
   struct Case {
     double x, expected;
-  } cases[] = {{0.5, 0.752575}, {0.943, 0.063721}, {1.2, 0}, {0, 99}, {1, 0},
-               {-0.5, 0},       {std::nan(""), 0}};
+  } cases[] = {{0.5, 0.752575}, {0.943, 0.063721}, {1.2, 0},         {0, 99},
+               {1, 0},          {-0.5, 0},         {std::nan(""), 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.x);
     EXPECT_NEAR(MagnitudeLoss(c.x), c.expected, 5e-7);

@@ -46,7 +46,8 @@ const EditCase kEditCases[] = {
     {"underflow is a refused zero", "1e-999", false, 0},
     {"blank inside", "1 2", false, 0},
     {"newline is not a blank", "5\n", false, 0},
-    {"only the first 31 characters count", std::string(31, '1') + "x", true, 1111111111111111111111111111111.0},
+    {"only the first 31 characters count", std::string(31, '1') + "x", true,
+     1111111111111111111111111111111.0},
     {"a 32nd digit is not read", std::string(30, '0') + "12", true, 1},
 };
 
@@ -95,10 +96,17 @@ TEST(FieldValue, WritesShortestFormThatReadsBack) {
   struct Case {
     double value;
     const char* text;
-  } cases[] = {{1809, "1809"},    {50.8, "50.8"},        {0.01666, "0.01666"},
-               {1e20, "1e+20"},   {-0.0, "0"},           {0.0, "0"},
-               {inf, "1e999"},    {-inf, "-1e999"},      {std::nan(""), "0"},
-               {1.0 / 3, "0.333333333333333"}, {123456789012345678.0, "1.23456789012346e+17"}};
+  } cases[] = {{1809, "1809"},
+               {50.8, "50.8"},
+               {0.01666, "0.01666"},
+               {1e20, "1e+20"},
+               {-0.0, "0"},
+               {0.0, "0"},
+               {inf, "1e999"},
+               {-inf, "-1e999"},
+               {std::nan(""), "0"},
+               {1.0 / 3, "0.333333333333333"},
+               {123456789012345678.0, "1.23456789012346e+17"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     const std::string text = FormatFieldValue(c.value);

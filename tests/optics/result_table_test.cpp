@@ -24,7 +24,8 @@ TEST(ResultList, DefaultsByteForByte) {
       " 30.0 mm\r\n"
       " 57.1 '\r\n"
       "\r\n"
-      "D\xC3\xA9" "calage secondaire:  5.16 mm\r\n"
+      "D\xC3\xA9"
+      "calage secondaire:  5.16 mm\r\n"
       "Obstruction: 25.4 %\r\n"
       "\r\n"
       "Offset\tIllumination\tPerte mag\r\n"
@@ -49,9 +50,9 @@ TEST(ResultList, Variants) {
   struct Case {
     const char* name;
     void (*change)(TelescopeConfig&);
-    const char* begins;            // start of the list
+    const char* begins;  // start of the list
     int rows;
-    std::string lastRow;           // "" when the list has no rows
+    std::string lastRow;  // "" when the list has no rows
   } cases[] = {
       {"corrector on", [](TelescopeConfig& c) { c.correctorEnabled = 1; },
        "Focale: 2080.3 mm\r\n\r\nChamp pleine lumiere\r\n", 23, Row("  22", " 79.1", " 0.25")},
@@ -64,8 +65,7 @@ TEST(ResultList, Variants) {
       {"secondary at the focal length",
        [](TelescopeConfig& c) { c.secondaryToFocus = c.primaryFocalLength; },
        "\r\nChamp pleine lumiere < 0\r\n", 23, ""},
-      {"secondary too small: negative field",
-       [](TelescopeConfig& c) { c.secondaryDiameter = 50; },
+      {"secondary too small: negative field", [](TelescopeConfig& c) { c.secondaryDiameter = 50; },
        "\r\nChamp pleine lumiere < 0\r\n", 23, ""},
   };
   for (const auto& c : cases) {
@@ -97,8 +97,8 @@ TEST(Sampling, RowCountFollowsTheHalfDiagonalRoundedUp) {
   struct Case {
     double diagonal;
     int rows;
-  } cases[] = {{0, 1},    {43.3, 23}, {44, 23},  {45, 24},  {-1, 2},    {-3, 1},
-               {-4, 0},   {198, 100}, {200, 100}, {1e300, 100}, {inf, 100}, {nan, 0}};
+  } cases[] = {{0, 1},  {43.3, 23}, {44, 23},   {45, 24},     {-1, 2},    {-3, 1},
+               {-4, 0}, {198, 100}, {200, 100}, {1e300, 100}, {inf, 100}, {nan, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.diagonal);
     TelescopeConfig config = StartupDefaults();

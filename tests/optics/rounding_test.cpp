@@ -12,8 +12,8 @@ namespace {
 TEST(Rounding, RoundHalfTowardZeroSendsExactHalvesTowardZero) {
   struct Case {
     double x, expected;
-  } cases[] = {{2.5, 2}, {-2.5, -2}, {2.51, 3}, {-2.6, -3}, {30.138, 30}, {0.5, 0},
-               {-0.5, 0}, {0.49, 0}, {7, 7}, {-7, -7}};
+  } cases[] = {{2.5, 2}, {-2.5, -2}, {2.51, 3}, {-2.6, -3}, {30.138, 30},
+               {0.5, 0}, {-0.5, 0},  {0.49, 0}, {7, 7},     {-7, -7}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.x);
     EXPECT_EQ(RoundHalfTowardZero(c.x), c.expected);
@@ -32,8 +32,8 @@ TEST(Rounding, TruncToIntIsDefinedForEveryDouble) {
   struct Case {
     double x;
     int expected;
-  } cases[] = {{-1.9, -1}, {1.9, 1}, {std::nan(""), 0}, {inf, INT_MAX}, {-inf, INT_MIN},
-               {1e300, INT_MAX}, {-1e300, INT_MIN}, {2147483647.5, INT_MAX}};
+  } cases[] = {{-1.9, -1},      {1.9, 1},         {std::nan(""), 0}, {inf, INT_MAX},
+               {-inf, INT_MIN}, {1e300, INT_MAX}, {-1e300, INT_MIN}, {2147483647.5, INT_MAX}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.x);
     EXPECT_EQ(TruncToInt(c.x), c.expected);

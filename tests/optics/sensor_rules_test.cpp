@@ -11,7 +11,8 @@ TEST(SensorRules, WidthAndHeightGiveAspectAndWholeDiagonalPlusOne) {
   struct Case {
     const char* name;
     double width, height, diagonal;
-  } cases[] = {{"24x36", 36, 24, 44}, {"3x4 adds one to a whole root", 3, 4, 6},
+  } cases[] = {{"24x36", 36, 24, 44},
+               {"3x4 adds one to a whole root", 3, 4, 6},
                {"four thirds", 17.3, 13, 22}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
