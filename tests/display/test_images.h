@@ -14,7 +14,7 @@ namespace ombrelune::testing {
 // Reads a plain PBM (P1: 1 is black) or PGM (P2: grey levels up to 255) written
 // by make_expected_images.py into a canvas.
 inline Canvas ReadPlainImage(const std::string& name) {
-  std::ifstream file(std::string(OMBRELUNE_TEST_DATA) + "/" + name);
+  std::ifstream file(std::string(OMBRELUNE_TEST_DATA) + "/display/" + name);
   EXPECT_TRUE(file) << name;
   std::string magic;
   int width = 0;
