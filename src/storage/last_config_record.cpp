@@ -109,23 +109,11 @@ void SetLoadAtStart(LastConfigRecord& record, bool load) {
 }
 
 LastConfigRecord DefaultLastConfigRecord() {
-  TelescopeConfig config;
-  config.primaryDiameter = 402;
-  config.primaryFocalLength = 1809;
-  config.secondaryEnabled = 1;
-  config.secondaryDiameter = 102;
-  config.secondaryToFocus = 350;
-  config.focuserDiameter = 50.8;
+  // The record a first start writes differs from the start-up defaults in two
+  // values only; it is never applied, since its flag is 0.
+  TelescopeConfig config = StartupDefaults();
   config.focuserToFocus = 133;
-  config.correctorDiameter = 46;
-  config.correctorToFocus = 110;
-  config.correctorMagnification = 1.15;
   config.correctorShift = RoundHalfTowardZero(1809 * 0.01666666666);
-  config.filterDiameter = 44;
-  config.filterToFocus = 26;
-  config.sensorDiagonal = 44;
-  config.sensorWidth = 36;
-  config.sensorHeight = 24;
   LastConfigRecord record;
   EncodeLastConfig(record, config, "Televue Paracorr", "24x36");
   return record;
