@@ -31,8 +31,10 @@ void CMainDlg::RunComputation() {
   const QString text = QString::fromUtf8(lastListText);
   ControlAs<QPlainTextEdit>(ids::ListEdit)->setPlainText(text);
   ControlAs<QPlainTextEdit>(ids::ShortListEdit)->setPlainText(text);
-  // The drawing follows at the repaint.
-  update();
+  // The drawing follows at the repaint. The frame is all the window paints
+  // itself: the controls repaint on their own when their text changes, and
+  // invalidating the whole window would repaint every one of them for nothing.
+  update(Control(ids::DrawingFrame)->geometry());
 }
 
 }  // namespace ombrelune
