@@ -1,4 +1,5 @@
 #include "optics/number_text.h"
+#include "optics/result_table.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +138,10 @@ TEST(NumberText, IgnoresADecimalCommaLocale) {
   EXPECT_EQ(ParseLeadingNumber("1.15,0"), 1.15);
   EXPECT_EQ(FormatFieldValue(50.8), "50.8");
   EXPECT_EQ(FormatFixed(402, 6), "402.000000");
+  ResultTable table;
+  const std::string list = ComputeResult(StartupDefaults(), table);
+  EXPECT_NE(list.find(" 30.0 mm\r\n 57.1 '"), std::string::npos);
+  EXPECT_EQ(list.find(','), std::string::npos);
   std::setlocale(LC_ALL, saved.c_str());
 }
 
