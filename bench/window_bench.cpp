@@ -33,11 +33,15 @@ void Type(QLineEdit* edit, bool digit) {
   QApplication::sendEvent(edit, &press);
 }
 
-template <bool kRepaint>
-void BM_KeystrokeInPrimaryDiameter(benchmark::State& state) {
+// Types into edit 1000 with the display in the mode of radio button
+// `modeButton`. Without `repaint` the time ends when both lists hold the new
+// text; with it, it includes the repaint the computation asks for (the caret's
+// too), which in Curve and Map mode rebuilds the drawing at the frame's size.
+void KeystrokeInPrimaryDiameter(benchmark::State& state, int modeButton, bool repaint) {
   SilentModals modals;
   ombrelune::CMainDlg dialog(modals);
   dialog.show();
+  dialog.ControlAs<QAbstractButton>(modeButton)->click();
   QApplication::processEvents();
   auto* edit = dialog.ControlAs<QLineEdit>(ombrelune::ids::PrimaryDiameter);
   edit->setFocus();
@@ -46,48 +50,23 @@ void BM_KeystrokeInPrimaryDiameter(benchmark::State& state) {
   for (auto _ : state) {
     Type(edit, digit);
     digit = !digit;
-    // With the repaint that the computation asks for (and the caret's).
-    if (kRepaint) QApplication::processEvents();
+    if (repaint) QApplication::processEvents();
   }
   if (dialog.Config().primaryDiameter != 402 && dialog.Config().primaryDiameter != 4021) {
     state.SkipWithError("the keystrokes did not reach the edit");
   }
 }
-BENCHMARK(BM_KeystrokeInPrimaryDiameter<false>)
+BENCHMARK_CAPTURE(KeystrokeInPrimaryDiameter, list, ombrelune::ids::ModeList, false)
     ->Name("KeystrokeToListsUpdated")
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_KeystrokeInPrimaryDiameter<true>)
+BENCHMARK_CAPTURE(KeystrokeInPrimaryDiameter, list_repainted, ombrelune::ids::ModeList, true)
     ->Name("KeystrokeToListsRepainted")
     ->Unit(benchmark::kMicrosecond);
-
-// The same keystroke with the curve or the map on screen: the computation and
-// the repaint of the whole window, the drawing rebuilt at the frame's size.
-void BM_KeystrokeInPlotMode(benchmark::State& state) {
-  SilentModals modals;
-  ombrelune::CMainDlg dialog(modals);
-  dialog.show();
-  dialog.ControlAs<QAbstractButton>(static_cast<int>(state.range(0)))->click();
-  QApplication::processEvents();
-  auto* edit = dialog.ControlAs<QLineEdit>(ombrelune::ids::PrimaryDiameter);
-  edit->setFocus();
-  edit->end(false);
-  bool digit = true;
-  for (auto _ : state) {
-    Type(edit, digit);
-    digit = !digit;
-    QApplication::processEvents();
-  }
-  if (dialog.Config().primaryDiameter != 402 && dialog.Config().primaryDiameter != 4021) {
-    state.SkipWithError("the keystrokes did not reach the edit");
-  }
-}
-BENCHMARK(BM_KeystrokeInPlotMode)
+BENCHMARK_CAPTURE(KeystrokeInPrimaryDiameter, curve, ombrelune::ids::ModeCurve, true)
     ->Name("KeystrokeRepaintedInCurveMode")
-    ->Arg(ombrelune::ids::ModeCurve)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_KeystrokeInPlotMode)
+BENCHMARK_CAPTURE(KeystrokeInPrimaryDiameter, map, ombrelune::ids::ModeMap, true)
     ->Name("KeystrokeRepaintedInMapMode")
-    ->Arg(ombrelune::ids::ModeMap)
     ->Unit(benchmark::kMicrosecond);
 
 // A pointer movement over the map: both transfers, one evaluation, the three
